@@ -1,0 +1,46 @@
+// Picture lists looked up by 1-based position or by text key, as the windows use them.
+//
+// IMG holds the nine type pictures and the logo under their keys; IMG2 the picture-button
+// pictures by position. Every picture is a vector drawing rendered once per device pixel
+// ratio, so it stays crisp on high-DPI screens.
+#pragma once
+
+#include <QHash>
+#include <QPixmap>
+#include <QString>
+
+#include <vector>
+
+class ImageList
+{
+public:
+    struct Entry
+    {
+        int position; // 1-based
+        QString key;
+        QString resource;
+        QSize size; // logical pixels
+    };
+
+    explicit ImageList(std::vector<Entry> entries);
+
+    // The picture at a position, or a null pixmap where the list has none.
+    QPixmap picture(int position, qreal devicePixelRatio = 1.0) const;
+    // Position of the first picture whose key equals key exactly, or 0.
+    int indexOfKey(const QString& key) const;
+    QString keyAt(int position) const;
+    int count() const { return m_count; }
+
+    static const ImageList& IMG();
+    static const ImageList& IMG2();
+
+private:
+    const Entry* entry(int position) const;
+
+    std::vector<Entry> m_entries;
+    int m_count = 0;
+    mutable QHash<QPair<int, int>, QPixmap> m_cache;
+};
+
+// Renders one of the program's pictures (a resource path) at its logical size.
+QPixmap renderPicture(const QString& resource, QSize size, qreal devicePixelRatio = 1.0);
