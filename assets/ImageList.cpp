@@ -110,3 +110,15 @@ const ImageList& ImageList::IMG2()
     }());
     return list;
 }
+
+QPixmap cachedPicture(const QString& resource, QSize size, qreal devicePixelRatio)
+{
+    static QHash<QPair<QString, int>, QPixmap> cache;
+    const QPair<QString, int> key(resource, int(std::lround(devicePixelRatio * 100)));
+    auto it = cache.constFind(key);
+    if (it != cache.constEnd())
+        return *it;
+    QPixmap pixmap = renderPicture(resource, size, devicePixelRatio);
+    cache.insert(key, pixmap);
+    return pixmap;
+}

@@ -44,3 +44,6 @@ private:
 
 // Renders one of the program's pictures (a resource path) at its logical size.
 QPixmap renderPicture(const QString& resource, QSize size, qreal devicePixelRatio = 1.0);
+
+// One of the program's single pictures (backgrounds), rendered once per device pixel ratio.
+QPixmap cachedPicture(const QString& resource, QSize size, qreal devicePixelRatio = 1.0);
