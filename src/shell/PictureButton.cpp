@@ -29,7 +29,7 @@ void PictureButton::setInitialPicture(const QString& resource, QSize size)
     m_initialResource = resource;
     m_initialSize = size;
     m_shown = 0;
-    setFixedSize(pictureSize() + (m_framed ? QSize(2, 2) : QSize()));
+    setFixedSize(pictureSize() + (m_framed ? QSize(2, 2) : QSize(0, 0)));
     update();
 }
 
@@ -47,7 +47,7 @@ void PictureButton::showPicture(int position)
     if (ImageList::IMG2().picture(position, devicePixelRatioF()).isNull())
         return;
     m_shown = position;
-    setFixedSize(pictureSize() + (m_framed ? QSize(2, 2) : QSize()));
+    setFixedSize(pictureSize() + (m_framed ? QSize(2, 2) : QSize(0, 0)));
     update();
 }
 
