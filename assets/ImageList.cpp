@@ -65,6 +65,12 @@ int ImageList::indexOfKey(const QString& key) const
     return 0;
 }
 
+QSize ImageList::sizeAt(int position) const
+{
+    const Entry* e = entry(position);
+    return e ? e->size : QSize();
+}
+
 QString ImageList::keyAt(int position) const
 {
     const Entry* e = entry(position);

@@ -29,6 +29,8 @@ public:
     // Position of the first picture whose key equals key exactly, or 0.
     int indexOfKey(const QString& key) const;
     QString keyAt(int position) const;
+    // Logical size of the picture at a position; invalid where the list has none.
+    QSize sizeAt(int position) const;
     int count() const { return m_count; }
 
     static const ImageList& IMG();

@@ -8,12 +8,12 @@ PictureBox::PictureBox(QWidget* parent) : QWidget(parent) {}
 
 void PictureBox::setPicture(const ImageList& list, int position)
 {
-    const QPixmap picture = list.picture(position, devicePixelRatioF());
-    if (picture.isNull())
+    const QSize size = list.sizeAt(position);
+    if (!size.isValid())
         return;
     m_list = &list;
     m_position = position;
-    resize(picture.deviceIndependentSize().toSize());
+    resize(size);
     update();
 }
 

@@ -6,15 +6,24 @@
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextFragment>
-
 #include <cmath>
+#include <cstdint>
 
 namespace {
 
 void appendEscaped(QByteArray& out, const QString& text)
 {
+    bool inUnicodeGroup = false;
     for (const QChar ch : text) {
         const char16_t u = ch.unicode();
+        const bool unicode = (u < 0x20 || u >= 0x7f) && u != '\t' && u != QChar::LineSeparator &&
+                             u != QChar::ParagraphSeparator;
+        // A run of \u escapes goes in a group of its own: some readers (unrtf among them)
+        // take letters that follow "\uN?" for part of the control word and drop them.
+        if (unicode != inUnicodeGroup) {
+            out += unicode ? '{' : '}';
+            inUnicodeGroup = unicode;
+        }
         if (u == '\\' || u == '{' || u == '}') {
             out += '\\';
             out += char(u);
@@ -33,6 +42,8 @@ void appendEscaped(QByteArray& out, const QString& text)
             out += '?';
         }
     }
+    if (inUnicodeGroup)
+        out += '}';
 }
 
 int colourIndex(QList<QColor>& table, const QColor& colour)
@@ -89,6 +100,8 @@ QByteArray documentToRtf(const QTextDocument& document)
     const qreal points = font.pointSizeF() > 0 ? font.pointSizeF() : 9.0;
     out += "\\viewkind4\\pard\\plain\\f0\\fs" + QByteArray::number(std::lround(points * 2)) + ' ';
     out += body;
-    out += "\n}\n";
+    // No line break before the closing brace: a reader that takes it for text would turn a
+    // final escaped backslash and the break into a paragraph mark.
+    out += "}\n";
     return out;
 }

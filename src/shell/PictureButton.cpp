@@ -37,14 +37,13 @@ QSize PictureButton::pictureSize() const
 {
     if (m_shown == 0)
         return m_initialSize;
-    const QPixmap picture = ImageList::IMG2().picture(m_shown);
-    return picture.isNull() ? size() : picture.deviceIndependentSize().toSize();
+    return ImageList::IMG2().sizeAt(m_shown);
 }
 
 void PictureButton::showPicture(int position)
 {
     // A picture missing from the list leaves the button as it is.
-    if (ImageList::IMG2().picture(position, devicePixelRatioF()).isNull())
+    if (!ImageList::IMG2().sizeAt(position).isValid())
         return;
     m_shown = position;
     setFixedSize(pictureSize() + (m_framed ? QSize(2, 2) : QSize(0, 0)));
