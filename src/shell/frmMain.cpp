@@ -29,7 +29,11 @@
 #include <QMenuBar>
 #include <QRadioButton>
 #include <QScreen>
+#include <QPainter>
 #include <QShortcut>
+#include <QStyleOptionButton>
+#include <QTextCursor>
+#include <QStyleOptionFocusRect>
 
 using namespace modEnneagram;
 
@@ -71,6 +75,33 @@ void setTextColour(QWidget* widget, const QColor& colour)
     pal.setColor(QPalette::WindowText, colour);
     widget->setPalette(pal);
 }
+
+// A round button that draws only its mark, centred in its small box.
+class RoundMark : public QRadioButton
+{
+public:
+    using QRadioButton::QRadioButton;
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter painter(this);
+        if (autoFillBackground())
+            painter.fillRect(rect(), palette().window());
+        QStyleOptionButton option;
+        initStyleOption(&option);
+        const int side = qMin(width(), height());
+        option.rect = QRect(0, 0, side, side);
+        option.rect.moveCenter(rect().center());
+        style()->drawPrimitive(QStyle::PE_IndicatorRadioButton, &option, &painter, this);
+        if (hasFocus()) {
+            QStyleOptionFocusRect focus;
+            focus.initFrom(this);
+            focus.rect = rect();
+            style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
+        }
+    }
+};
 
 // A round button or check box that shows only its mark; the label beside it carries the text.
 template <typename Button>
@@ -242,7 +273,7 @@ void frmMain::buildOptionsScreen()
     m_lengthGroup = new QButtonGroup(this);
     for (int i = 0; i < 3; ++i) {
         auto* button =
-            makeMark<QRadioButton>(QString("opt_%1").arg(i), captions[i], QColor(0x5E, 0x9F, 0xFD));
+            makeMark<RoundMark>(QString("opt_%1").arg(i), captions[i], QColor(0x5E, 0x9F, 0xFD));
         screen->place(button, 600, 480 + 300 * i, 200, 200);
         m_lengthGroup->addButton(button, i);
         opt[std::size_t(i)] = button;
@@ -284,7 +315,7 @@ void frmMain::buildQuestionScreen()
     for (int i = 0; i < 3; ++i) {
         const QString caption = QString::fromUtf8(answerCaptions[std::size_t(i)].data(),
                                                   qsizetype(answerCaptions[std::size_t(i)].size()));
-        auto* button = makeMark<QRadioButton>(QString("optAnswer_%1").arg(i), caption,
+        auto* button = makeMark<RoundMark>(QString("optAnswer_%1").arg(i), caption,
                                               QColor(0x5E, 0x9F, 0xFD));
         screen->place(button, optionLeft[i], 1290, 200, 200);
         m_answerGroup->addButton(button, i);
@@ -507,6 +538,8 @@ void frmMain::finishTest()
     cmdNext->setCaption(viewResultCaption);
     const WingOutcome wing = ScoreTest();
     RenderReport(*RTB, ComposeReport(wing));
+    // The reader starts at the top of the report, not where the writing stopped.
+    RTB->moveCursor(QTextCursor::Start);
 
     const bool reviewExisted = m_review;
     const ImageList& pictures = ImageList::IMG();
