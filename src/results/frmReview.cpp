@@ -46,6 +46,8 @@ frmReview::frmReview(QWidget* parent) : QDialog(parent)
     Label2->setObjectName("Label2");
     Label2->setGeometry(twipsRect(120, 120, 2820, 240));
     Label2->setFont(quarvelFont(9.75, true));
+    // The labels size themselves to their text, whatever font stands in for Verdana.
+    Label2->adjustSize();
 
     for (int k = 0; k < 9; ++k) {
         auto* name = new QLabel("Personality Type", this);
@@ -100,6 +102,7 @@ void frmReview::buildContent()
         pal.setColor(QPalette::WindowText, reviewPaletteColour(k));
         name->setPalette(pal);
         name->setText(QString::fromStdString(typeNames[std::size_t(k)]));
+        name->adjustSize();
 
         QLabel* bar = lblColorBar[std::size_t(k)];
         QPalette fill = bar->palette();

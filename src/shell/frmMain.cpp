@@ -528,8 +528,14 @@ void frmMain::cmdReview_Click()
 
 frmReview* frmMain::ensureReview()
 {
-    if (!m_review)
+    if (!m_review) {
         m_review = new frmReview(this);
+        // A window built again after being closed shows the last result's picture, not
+        // the one it starts with.
+        const int picture = ImageList::IMG().indexOfKey(QString::fromStdString(testState.dominantName));
+        if (picture > 0)
+            m_review->picLogo->setPicture(ImageList::IMG(), picture);
+    }
     return m_review;
 }
 

@@ -334,6 +334,31 @@ private slots:
         QCOMPARE(testState.givenAnswers[0], std::string());
     }
 
+    void reviewShowsTheResultEachTimeItOpens()
+    {
+        frmMain& w = f->w();
+        f->click(w.picStart);
+        for (int p = 0; p < 54; ++p)
+            f->key(Qt::Key_M);
+        const int expected =
+            ImageList::IMG().indexOfKey(QString::fromStdString(testState.dominantName));
+        QVERIFY(expected > 0);
+        QCOMPARE(w.picLogo->position(), expected);
+        QStringList firstLines;
+        f->platform.onModal = [&](QDialog& dialog) {
+            auto& review = static_cast<frmReview&>(dialog);
+            QCOMPARE(review.picLogo->position(), expected);
+            firstLines << review.RTB->toPlainText().section('\n', 0, 0);
+        };
+        f->click(w.picReview);
+        QVERIFY(!w.review()); // closing it destroyed it
+        f->altKey(Qt::Key_R);
+        QCOMPARE(f->platform.modalRuns, 2);
+        QCOMPARE(firstLines.size(), 2);
+        QCOMPARE(firstLines[0], firstLines[1]);
+        QVERIFY(firstLines[0].startsWith("Question No.1. "));
+    }
+
     void tabStaysOnTheFrontScreen()
     {
         frmMain& w = f->w();
