@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-svg-dev qt6-qpa-plugins
           libqt6svg6 libgl-dev fonts-dejavu-core)
 if [ "${1:-build}" = test ]; then
-    packages+=(xvfb xauth xdotool x11-utils unrtf cups cups-client printer-driver-cups-pdf
+    packages+=(xvfb xauth xdotool x11-utils xclip unrtf cups cups-client printer-driver-cups-pdf
                poppler-utils desktop-file-utils appstream dpkg-dev file procps)
 fi
 
