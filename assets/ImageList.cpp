@@ -4,7 +4,6 @@
 #include <QImage>
 #include <QPainter>
 #include <QSvgRenderer>
-
 #include <cmath>
 
 QPixmap renderPicture(const QString& resource, QSize size, qreal devicePixelRatio)
@@ -87,10 +86,14 @@ const ImageList& ImageList::IMG()
                          QStringLiteral(":/pictures/types/type%1.svg").arg(number), size};
         };
         return std::vector<Entry>{
-            type(1, "The Enthusiast", 7), type(2, "The Helper", 2),
-            type(3, "The Loyalist", 6),   type(4, "The Mediator", 9),
-            type(5, "The Observer", 5),   type(6, "The Perfectionist", 1),
-            type(7, "The Performer", 3),  type(8, "The Protector", 8),
+            type(1, "The Enthusiast", 7),
+            type(2, "The Helper", 2),
+            type(3, "The Loyalist", 6),
+            type(4, "The Mediator", 9),
+            type(5, "The Observer", 5),
+            type(6, "The Perfectionist", 1),
+            type(7, "The Performer", 3),
+            type(8, "The Protector", 8),
             type(9, "The Romantic", 4),
             Entry{10, QStringLiteral("logo"), QStringLiteral(":/pictures/types/logo.svg"), size},
         };
@@ -102,16 +105,17 @@ const ImageList& ImageList::IMG2()
 {
     static const ImageList list([] {
         const auto button = [](int position, int w, int h) {
-            return Entry{position, QString(),
-                         QStringLiteral(":/pictures/buttons/%1.svg").arg(position, 2, 10, QChar('0')),
-                         QSize(w, h)};
+            return Entry{
+                position, QString(),
+                QStringLiteral(":/pictures/buttons/%1.svg").arg(position, 2, 10, QChar('0')),
+                QSize(w, h)};
         };
         return std::vector<Entry>{
-            button(1, 143, 31),  button(2, 143, 31),  button(7, 51, 50),  button(8, 51, 50),
-            button(9, 51, 50),   button(10, 51, 50),  button(17, 138, 27), button(18, 138, 27),
-            button(19, 75, 27),  button(20, 75, 27),  button(23, 75, 27),  button(24, 75, 27),
-            button(25, 41, 35),  button(26, 41, 35),  button(27, 41, 35),  button(28, 41, 35),
-            button(31, 76, 32),  button(32, 76, 32),
+            button(1, 143, 31), button(2, 143, 31), button(7, 51, 50),   button(8, 51, 50),
+            button(9, 51, 50),  button(10, 51, 50), button(17, 138, 27), button(18, 138, 27),
+            button(19, 75, 27), button(20, 75, 27), button(23, 75, 27),  button(24, 75, 27),
+            button(25, 41, 35), button(26, 41, 35), button(27, 41, 35),  button(28, 41, 35),
+            button(31, 76, 32), button(32, 76, 32),
         };
     }());
     return list;

@@ -8,7 +8,6 @@
 #include <QHash>
 #include <QPixmap>
 #include <QString>
-
 #include <vector>
 
 class ImageList

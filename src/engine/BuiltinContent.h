@@ -2,10 +2,10 @@
 // paragraphs of the nine type descriptions. LoadContent copies them into the tables.
 #pragma once
 
+#include "modEnneagram.h"
+
 #include <array>
 #include <string_view>
-
-#include "modEnneagram.h"
 
 namespace modEnneagram::builtin {
 

@@ -12,7 +12,12 @@
 
 namespace modEnneagram {
 
-enum class TestLength { Quick, InDepth, Comprehensive };
+enum class TestLength
+{
+    Quick,
+    InDepth,
+    Comprehensive
+};
 
 struct TestLengthInfo
 {
@@ -35,7 +40,8 @@ QuestionView currentQuestion();
 // the test has its length, and loads the content. The last result stays in place.
 QuestionView StartTest(TestLength length);
 
-enum class NextResult {
+enum class NextResult
+{
     Unanswered, // no answer selected: show message, change nothing else
     Moved,      // answer recorded, clear the selection, show view
     Finished,   // answer recorded on the last position, clear the selection, finish the test

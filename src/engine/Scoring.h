@@ -8,7 +8,12 @@
 
 namespace modEnneagram {
 
-enum class WingOutcome { Left, Right, Balanced };
+enum class WingOutcome
+{
+    Left,
+    Right,
+    Balanced
+};
 
 // Round to the nearest whole number, a value exactly halfway going to the even neighbour.
 std::int16_t roundHalfEven(double value);

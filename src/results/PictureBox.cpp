@@ -4,7 +4,8 @@
 
 #include <QPainter>
 
-PictureBox::PictureBox(QWidget* parent) : QWidget(parent) {}
+PictureBox::PictureBox(QWidget* parent) : QWidget(parent)
+{}
 
 void PictureBox::setPicture(const ImageList& list, int position)
 {

@@ -13,7 +13,12 @@ class QTextDocument;
 class QUrl;
 class QWidget;
 
-enum class PrintResult { Printed, NoPrinter, Failed };
+enum class PrintResult
+{
+    Printed,
+    NoPrinter,
+    Failed
+};
 
 class Platform
 {

@@ -7,7 +7,12 @@ class QTextDocument;
 class QWidget;
 class RichTextView;
 
-enum class SaveResult { Saved, Cancelled, Failed };
+enum class SaveResult
+{
+    Saved,
+    Cancelled,
+    Failed
+};
 
 // Writes the document as RTF to path, replacing any file there whole or not at all.
 // On failure returns false and sets error to a reason a user can read.

@@ -41,8 +41,8 @@ ResultReport ComposeReport(WingOutcome wing)
         s.balancedLeftText = descriptionOf(s.leftWingName);
         s.balancedRightName = s.rightWingName;
         s.balancedRightText = descriptionOf(s.rightWingName);
-        s.wingText = s.balancedLeftName + crlf2 + s.balancedLeftText + crlf2 +
-                     s.balancedRightName + crlf2 + s.balancedRightText + crlf2;
+        s.wingText = s.balancedLeftName + crlf2 + s.balancedLeftText + crlf2 + s.balancedRightName +
+                     crlf2 + s.balancedRightText + crlf2;
         break;
     }
 

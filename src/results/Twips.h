@@ -4,7 +4,6 @@
 
 #include <QFont>
 #include <QRect>
-
 #include <cmath>
 
 constexpr int twips(double value)

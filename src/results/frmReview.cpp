@@ -13,9 +13,8 @@ namespace {
 
 // The first nine colours of the classic 16-colour palette.
 constexpr std::array<QRgb, 9> paletteColours{
-    qRgb(0, 0, 0),       qRgb(0, 0, 128),   qRgb(0, 128, 0),
-    qRgb(0, 128, 128),   qRgb(128, 0, 0),   qRgb(128, 0, 128),
-    qRgb(128, 128, 0),   qRgb(192, 192, 192), qRgb(128, 128, 128),
+    qRgb(0, 0, 0),     qRgb(0, 0, 128),   qRgb(0, 128, 0),     qRgb(0, 128, 128),   qRgb(128, 0, 0),
+    qRgb(128, 0, 128), qRgb(128, 128, 0), qRgb(192, 192, 192), qRgb(128, 128, 128),
 };
 
 // A bar is 4000 twips wide at 20 points.
@@ -122,9 +121,9 @@ void frmReview::buildContent()
     const QColor text = RTB->palette().color(QPalette::Text);
     for (std::size_t p = 0; p < s.testQuestions.size(); ++p) {
         const auto bankIndex = std::size_t(s.testQuestions[p]);
-        const QString question =
-            bankIndex < questionTexts.size() ? QString::fromStdString(questionTexts[bankIndex])
-                                             : QString();
+        const QString question = bankIndex < questionTexts.size()
+                                     ? QString::fromStdString(questionTexts[bankIndex])
+                                     : QString();
         const QString answer =
             p < s.givenAnswers.size() ? QString::fromStdString(s.givenAnswers[p]) : QString();
         RTB->insertStyled(QString("Question No.%1. %2\r\n").arg(p + 1).arg(question), text, true);

@@ -2,7 +2,8 @@
 
 #include <QMouseEvent>
 
-ClickableLabel::ClickableLabel(const QString& text, QWidget* parent) : QLabel(text, parent) {}
+ClickableLabel::ClickableLabel(const QString& text, QWidget* parent) : QLabel(text, parent)
+{}
 
 void ClickableLabel::mousePressEvent(QMouseEvent* event)
 {
@@ -13,6 +14,7 @@ void ClickableLabel::mouseReleaseEvent(QMouseEvent* event)
 {
     const bool wasPressed = m_pressed;
     m_pressed = false;
-    if (wasPressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+    if (wasPressed && event->button() == Qt::LeftButton &&
+        rect().contains(event->position().toPoint()))
         emit clicked();
 }

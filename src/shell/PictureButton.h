@@ -7,7 +7,12 @@
 
 #include <QWidget>
 
-enum class HoverStep { Nothing, ReleaseAndShowNormal, GrabAndShowHover };
+enum class HoverStep
+{
+    Nothing,
+    ReleaseAndShowNormal,
+    GrabAndShowHover
+};
 
 // What one pointer move at (x, y), in the button's own coordinates, asks of a button of
 // size width x height that holds the grab or not.

@@ -7,8 +7,7 @@
 
 PicturePanel::PicturePanel(const QString& resource, QSize pictureSize, QWidget* parent)
     : QFrame(parent), m_resource(resource), m_pictureSize(pictureSize)
-{
-}
+{}
 
 void PicturePanel::place(QWidget* child, int left, int top, int width, int height)
 {

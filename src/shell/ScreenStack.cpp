@@ -2,7 +2,8 @@
 
 #include <QWidget>
 
-ScreenStack::ScreenStack(QObject* parent) : QObject(parent) {}
+ScreenStack::ScreenStack(QObject* parent) : QObject(parent)
+{}
 
 void ScreenStack::add(QWidget* screen)
 {

@@ -4,7 +4,6 @@
 
 #include <QDate>
 #include <QString>
-
 #include <memory>
 
 class QLockFile;
@@ -25,7 +24,13 @@ private:
     std::unique_ptr<QLockFile> m_lock;
 };
 
-enum class UpdateReminder { StoredFirstDate, NotDue, AskedYes, AskedNo };
+enum class UpdateReminder
+{
+    StoredFirstDate,
+    NotDue,
+    AskedYes,
+    AskedNo
+};
 
 // Reads LastUpdate and asks about an update when 15 days or more separate it from today,
 // either way. A settings store that cannot be read or written never stops the program.

@@ -11,8 +11,8 @@
 #include "ReportFile.h"
 #include "ResultReport.h"
 #include "RichTextView.h"
-#include "ScreenStack.h"
 #include "Scoring.h"
+#include "ScreenStack.h"
 #include "Startup.h"
 #include "Twips.h"
 #include "frmReview.h"
@@ -27,13 +27,13 @@
 #include <QLabel>
 #include <QLayout>
 #include <QMenuBar>
+#include <QPainter>
 #include <QRadioButton>
 #include <QScreen>
-#include <QPainter>
 #include <QShortcut>
 #include <QStyleOptionButton>
-#include <QTextCursor>
 #include <QStyleOptionFocusRect>
+#include <QTextCursor>
 
 using namespace modEnneagram;
 
@@ -45,9 +45,10 @@ constexpr int logoPosition = 10;
 
 const QString screenBackground = QStringLiteral(":/pictures/background/screen.svg");
 
-QLabel* makeLabel(const QString& name, const QString& text, bool bold = false)
+template <typename Label = QLabel>
+Label* makeLabel(const QString& name, const QString& text, bool bold = false)
 {
-    auto* label = new QLabel(text);
+    auto* label = new Label(text);
     label->setObjectName(name);
     if (bold) {
         QFont font = label->font();
@@ -59,14 +60,7 @@ QLabel* makeLabel(const QString& name, const QString& text, bool bold = false)
 
 ClickableLabel* makeClickable(const QString& name, const QString& text, bool bold = false)
 {
-    auto* label = new ClickableLabel(text);
-    label->setObjectName(name);
-    if (bold) {
-        QFont font = label->font();
-        font.setBold(true);
-        label->setFont(font);
-    }
-    return label;
+    return makeLabel<ClickableLabel>(name, text, bold);
 }
 
 void setTextColour(QWidget* widget, const QColor& colour)
@@ -315,8 +309,8 @@ void frmMain::buildQuestionScreen()
     for (int i = 0; i < 3; ++i) {
         const QString caption = QString::fromUtf8(answerCaptions[std::size_t(i)].data(),
                                                   qsizetype(answerCaptions[std::size_t(i)].size()));
-        auto* button = makeMark<RoundMark>(QString("optAnswer_%1").arg(i), caption,
-                                              QColor(0x5E, 0x9F, 0xFD));
+        auto* button =
+            makeMark<RoundMark>(QString("optAnswer_%1").arg(i), caption, QColor(0x5E, 0x9F, 0xFD));
         screen->place(button, optionLeft[i], 1290, 200, 200);
         m_answerGroup->addButton(button, i);
         connect(button, &QRadioButton::clicked, this, [this, i] { optAnswer_Click(i); });
@@ -532,7 +526,8 @@ frmReview* frmMain::ensureReview()
         m_review = new frmReview(this);
         // A window built again after being closed shows the last result's picture, not
         // the one it starts with.
-        const int picture = ImageList::IMG().indexOfKey(QString::fromStdString(testState.dominantName));
+        const int picture =
+            ImageList::IMG().indexOfKey(QString::fromStdString(testState.dominantName));
         if (picture > 0)
             m_review->picLogo->setPicture(ImageList::IMG(), picture);
     }

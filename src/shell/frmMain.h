@@ -3,11 +3,10 @@
 // buttons. Its handlers turn the engine's outcomes into captions, screens and messages.
 #pragma once
 
-#include <QMainWindow>
-#include <QPointer>
-
 #include "frmReview.h"
 
+#include <QMainWindow>
+#include <QPointer>
 #include <array>
 
 class ClickableLabel;
@@ -22,7 +21,6 @@ class QRadioButton;
 class QShortcut;
 class RichTextView;
 class ScreenStack;
-
 
 class frmMain : public QMainWindow
 {

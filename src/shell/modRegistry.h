@@ -3,7 +3,13 @@
 
 #include <QString>
 
-enum class WebPage { Help, Home, Update, ThankYou };
+enum class WebPage
+{
+    Help,
+    Home,
+    Update,
+    ThankYou
+};
 
 // The site address (scheme and host) the pages live under.
 QString siteAddress();

@@ -2,7 +2,6 @@
 #include "modEnneagram.h"
 
 #include <QtTest>
-
 #include <set>
 #include <string>
 
@@ -19,7 +18,9 @@ const char* const keyTable[typeCount] = {
 
 qsizetype wordCount(const std::string& text)
 {
-    return QString::fromStdString(text).split(QRegularExpression("\\s+"), Qt::SkipEmptyParts).size();
+    return QString::fromStdString(text)
+        .split(QRegularExpression("\\s+"), Qt::SkipEmptyParts)
+        .size();
 }
 
 } // namespace
@@ -51,8 +52,8 @@ private slots:
     {
         QTest::addColumn<int>("type");
         QTest::addColumn<QString>("name");
-        const char* names[] = {"The Perfectionist", "The Helper",   "The Performer",
-                               "The Romantic",      "The Observer", "The Loyalist",
+        const char* names[] = {"The Perfectionist", "The Helper",    "The Performer",
+                               "The Romantic",      "The Observer",  "The Loyalist",
                                "The Enthusiast",    "The Protector", "The Mediator"};
         for (int t = 1; t <= typeCount; ++t)
             QTest::addRow("type %d", t) << t << names[t - 1];
@@ -73,14 +74,22 @@ private slots:
         QTest::addColumn<QString>("key");
         QTest::addRow("1/1") << 1 << 1 << "Do you strive for perfection in everything you do?"
                              << "Yes";
-        QTest::addRow("2/16") << 2 << 16 << "Are you a very private person?" << "No";
-        QTest::addRow("3/12") << 3 << 12 << "Are you an image conscious person?" << "Yes";
-        QTest::addRow("4/18") << 4 << 18 << "Can you betray your lover?" << "No";
-        QTest::addRow("5/10") << 5 << 10 << "Do you have a keen eye for detail?" << "Yes";
-        QTest::addRow("6/10") << 6 << 10 << "Do you trust other people easily?" << "No";
-        QTest::addRow("7/6") << 7 << 6 << "Do you believe in instant action?" << "Yes";
-        QTest::addRow("8/1") << 8 << 1 << "Do you enjoy being the Boss?" << "Yes";
-        QTest::addRow("9/8") << 9 << 8 << "Do other people often confide in you?" << "Yes";
+        QTest::addRow("2/16") << 2 << 16 << "Are you a very private person?"
+                              << "No";
+        QTest::addRow("3/12") << 3 << 12 << "Are you an image conscious person?"
+                              << "Yes";
+        QTest::addRow("4/18") << 4 << 18 << "Can you betray your lover?"
+                              << "No";
+        QTest::addRow("5/10") << 5 << 10 << "Do you have a keen eye for detail?"
+                              << "Yes";
+        QTest::addRow("6/10") << 6 << 10 << "Do you trust other people easily?"
+                              << "No";
+        QTest::addRow("7/6") << 7 << 6 << "Do you believe in instant action?"
+                             << "Yes";
+        QTest::addRow("8/1") << 8 << 1 << "Do you enjoy being the Boss?"
+                             << "Yes";
+        QTest::addRow("9/8") << 9 << 8 << "Do other people often confide in you?"
+                             << "Yes";
     }
     void exampleQuestionsStandInPlace()
     {

@@ -4,7 +4,6 @@
 #include "modRandomize.h"
 
 #include <QtTest>
-
 #include <algorithm>
 #include <numeric>
 #include <random>
@@ -39,7 +38,8 @@ private slots:
         for (int seed = 1; seed <= 3; ++seed) {
             QTest::addRow("quick, seed %d", seed) << TestLength::Quick << 54 << 7 << seed;
             QTest::addRow("in depth, seed %d", seed) << TestLength::InDepth << 90 << 11 << seed;
-            QTest::addRow("comprehensive, seed %d", seed) << TestLength::Comprehensive << 180 << 20 << seed;
+            QTest::addRow("comprehensive, seed %d", seed)
+                << TestLength::Comprehensive << 180 << 20 << seed;
         }
     }
     void composition()
@@ -65,7 +65,8 @@ private slots:
         for (auto b : s.testQuestions)
             ++perType[typeOfBankIndex(b) - 1];
         for (int t = 0; t < typeCount; ++t)
-            QVERIFY2(perType[t] <= cap, qPrintable(QString("type %1 has %2").arg(t + 1).arg(perType[t])));
+            QVERIFY2(perType[t] <= cap,
+                     qPrintable(QString("type %1 has %2").arg(t + 1).arg(perType[t])));
 
         // The test order is the random order with the passed-over questions left out.
         std::vector<std::int32_t> expected;
@@ -82,7 +83,8 @@ private slots:
         QCOMPARE(std::set<std::int32_t>(s.testQuestions.begin(), s.testQuestions.end()).size(),
                  std::size_t(count));
         if (length == TestLength::Comprehensive)
-            QVERIFY(std::all_of(s.typeTally.begin(), s.typeTally.end(), [](auto v) { return v == 0; }));
+            QVERIFY(
+                std::all_of(s.typeTally.begin(), s.typeTally.end(), [](auto v) { return v == 0; }));
         else
             QCOMPARE(std::accumulate(s.typeTally.begin(), s.typeTally.end(), 0), count);
     }
@@ -112,13 +114,17 @@ private slots:
         QTest::addColumn<QString>("answers");
         QTest::addRow("unanswered on question 3") << "Y N -" << 2 << "Question No. 3 is Unanswered"
                                                   << "Yes,No,";
-        QTest::addRow("back on question 1 does nothing") << "< <" << 0 << "" << ",,";
-        QTest::addRow("back keeps the answers") << "Y N M <" << 2 << "" << "Yes,No,May Be";
+        QTest::addRow("back on question 1 does nothing") << "< <" << 0 << ""
+                                                         << ",,";
+        QTest::addRow("back keeps the answers") << "Y N M <" << 2 << ""
+                                                << "Yes,No,May Be";
         QTest::addRow("back then next refuses until re-answered")
-            << "Y N M Y < -" << 3 << "Question No. 4 is Unanswered" << "Yes,No,May Be,Yes";
+            << "Y N M Y < -" << 3 << "Question No. 4 is Unanswered"
+            << "Yes,No,May Be,Yes";
         QTest::addRow("a new answer replaces the recorded one") << "Y N M < < N" << 2 << ""
                                                                 << "Yes,No,May Be";
-        QTest::addRow("replacing after going back") << "Y N < Y" << 2 << "" << "Yes,Yes,";
+        QTest::addRow("replacing after going back") << "Y N < Y" << 2 << ""
+                                                    << "Yes,Yes,";
     }
     void navigation()
     {

@@ -3,7 +3,6 @@
 #include "modRandomize.h"
 
 #include <QtTest>
-
 #include <algorithm>
 #include <map>
 #include <numeric>
@@ -69,8 +68,10 @@ private slots:
         QFETCH(int, n);
         QFETCH(QStringList, expected);
         const std::set<QString> found = outcomes(n);
-        QCOMPARE(QStringList(found.begin(), found.end()),
-                 [&] { expected.sort(); return expected; }());
+        QCOMPARE(QStringList(found.begin(), found.end()), [&] {
+            expected.sort();
+            return expected;
+        }());
     }
 
     void threeElementOutcomesAreBalanced()
@@ -85,7 +86,8 @@ private slots:
         }
         QCOMPARE(counts.size(), std::size_t(2));
         // 10000 expected each; 4 standard deviations is about 283.
-        QVERIFY2(std::abs(counts["0 1 2"] - runs / 2) < 400, qPrintable(QString::number(counts["0 1 2"])));
+        QVERIFY2(std::abs(counts["0 1 2"] - runs / 2) < 400,
+                 qPrintable(QString::number(counts["0 1 2"])));
     }
 
     void extremeSourcesStillGivePermutations_data()

@@ -79,39 +79,46 @@ private slots:
         QTest::addRow("all zero: type 9, balanced")
             << S{} << "The Mediator" << 0 << WingOutcome::Balanced << "The Protector"
             << "The Perfectionist";
-        QTest::addRow("all equal whole: type 9")
-            << S{3, 3, 3, 3, 3, 3, 3, 3, 3} << "The Mediator" << 3 << WingOutcome::Balanced
-            << "The Protector" << "The Perfectionist";
+        QTest::addRow("all equal whole: type 9") << S{3, 3, 3, 3, 3, 3, 3, 3, 3} << "The Mediator"
+                                                 << 3 << WingOutcome::Balanced << "The Protector"
+                                                 << "The Perfectionist";
         QTest::addRow("all 2.5: type 9, held as 2")
             << S{2.5, 2.5, 2.5, 2.5, 2.5, 2.5, 2.5, 2.5, 2.5} << "The Mediator" << 2
-            << WingOutcome::Balanced << "The Protector" << "The Perfectionist";
+            << WingOutcome::Balanced << "The Protector"
+            << "The Perfectionist";
         QTest::addRow("all 3.5: type 1 stays, held as 4")
             << S{3.5, 3.5, 3.5, 3.5, 3.5, 3.5, 3.5, 3.5, 3.5} << "The Perfectionist" << 4
-            << WingOutcome::Balanced << "The Mediator" << "The Helper";
-        QTest::addRow("tie of 3 and 6 goes to 6")
-            << S{1, 2, 7, 1, 5, 7, 4, 1, 1} << "The Loyalist" << 7 << WingOutcome::Left
-            << "The Observer" << "The Enthusiast";
+            << WingOutcome::Balanced << "The Mediator"
+            << "The Helper";
+        QTest::addRow("tie of 3 and 6 goes to 6") << S{1, 2, 7, 1, 5, 7, 4, 1, 1} << "The Loyalist"
+                                                  << 7 << WingOutcome::Left << "The Observer"
+                                                  << "The Enthusiast";
         QTest::addRow("2 at 4.5, 3 at 4.0: type 3 takes over")
             << S{1, 4.5, 4, 1, 0, 0, 0, 0, 0} << "The Performer" << 4 << WingOutcome::Left
-            << "The Helper" << "The Romantic";
+            << "The Helper"
+            << "The Romantic";
         QTest::addRow("2 and 3 at 5.5: type 2 holds 6")
             << S{1, 5.5, 5.5, 1, 0, 0, 0, 0, 0} << "The Helper" << 6 << WingOutcome::Right
-            << "The Perfectionist" << "The Performer";
+            << "The Perfectionist"
+            << "The Performer";
         QTest::addRow("dominant 1, left wing 9")
             << S{9, 2, 0, 0, 0, 0, 0, 0, 3} << "The Perfectionist" << 9 << WingOutcome::Left
-            << "The Mediator" << "The Helper";
-        QTest::addRow("dominant 9, right wing 1")
-            << S{5, 0, 0, 0, 0, 0, 0, 4, 9} << "The Mediator" << 9 << WingOutcome::Right
-            << "The Protector" << "The Perfectionist";
+            << "The Mediator"
+            << "The Helper";
+        QTest::addRow("dominant 9, right wing 1") << S{5, 0, 0, 0, 0, 0, 0, 4, 9} << "The Mediator"
+                                                  << 9 << WingOutcome::Right << "The Protector"
+                                                  << "The Perfectionist";
         QTest::addRow("wings 2.5 and 2.0 round equal")
             << S{0, 0, 0, 2.5, 8, 2, 0, 0, 0} << "The Observer" << 8 << WingOutcome::Balanced
-            << "The Romantic" << "The Loyalist";
+            << "The Romantic"
+            << "The Loyalist";
         QTest::addRow("wings 3.5 and 4.0 round equal")
             << S{0, 0, 0, 3.5, 8, 4, 0, 0, 0} << "The Observer" << 8 << WingOutcome::Balanced
-            << "The Romantic" << "The Loyalist";
-        QTest::addRow("wings 1.5 and 1.0: left")
-            << S{0, 0, 0, 1.5, 8, 1, 0, 0, 0} << "The Observer" << 8 << WingOutcome::Left
-            << "The Romantic" << "The Loyalist";
+            << "The Romantic"
+            << "The Loyalist";
+        QTest::addRow("wings 1.5 and 1.0: left") << S{0, 0, 0, 1.5, 8, 1, 0, 0, 0} << "The Observer"
+                                                 << 8 << WingOutcome::Left << "The Romantic"
+                                                 << "The Loyalist";
     }
     void dominantAndWing()
     {
@@ -141,14 +148,22 @@ private slots:
         QTest::addColumn<QString>("key");
         QTest::addColumn<QString>("answer");
         QTest::addColumn<double>("points");
-        QTest::addRow("Yes on a Yes key") << "Yes" << "Yes" << 1.0;
-        QTest::addRow("No on a No key") << "No" << "No" << 1.0;
-        QTest::addRow("Yes on a No key") << "No" << "Yes" << 0.0;
-        QTest::addRow("No on a Yes key") << "Yes" << "No" << 0.0;
-        QTest::addRow("May Be on a Yes key") << "Yes" << "May Be" << 0.5;
-        QTest::addRow("May Be on a No key") << "No" << "May Be" << 0.5;
-        QTest::addRow("case matters") << "Yes" << "yes" << 0.0;
-        QTest::addRow("case matters for May Be") << "Yes" << "may be" << 0.0;
+        QTest::addRow("Yes on a Yes key") << "Yes"
+                                          << "Yes" << 1.0;
+        QTest::addRow("No on a No key") << "No"
+                                        << "No" << 1.0;
+        QTest::addRow("Yes on a No key") << "No"
+                                         << "Yes" << 0.0;
+        QTest::addRow("No on a Yes key") << "Yes"
+                                         << "No" << 0.0;
+        QTest::addRow("May Be on a Yes key") << "Yes"
+                                             << "May Be" << 0.5;
+        QTest::addRow("May Be on a No key") << "No"
+                                            << "May Be" << 0.5;
+        QTest::addRow("case matters") << "Yes"
+                                      << "yes" << 0.0;
+        QTest::addRow("case matters for May Be") << "Yes"
+                                                 << "may be" << 0.0;
     }
     void pointsPerAnswer()
     {

@@ -9,7 +9,6 @@
 
 #include <QApplication>
 #include <QtTest>
-
 #include <memory>
 #include <random>
 

@@ -1,10 +1,9 @@
 // The main window as a user meets it: its layout, the screen stack, taking a test with the
 // mouse and the keyboard, and the access keys of the hidden command buttons.
-#include "MainWindowFixture.h"
-
 #include "ClickableLabel.h"
 #include "CommandButton.h"
 #include "ImageList.h"
+#include "MainWindowFixture.h"
 #include "PictureBox.h"
 #include "PictureButton.h"
 #include "RichTextView.h"
@@ -22,7 +21,6 @@ class TestMainWindow : public QObject
     Q_OBJECT
 
     std::unique_ptr<MainWindowFixture> f;
-
 
 private slots:
     void init()
@@ -60,39 +58,62 @@ private slots:
         const QPoint inMain(2, 2);
         const QPoint inScreen = inMain + QPoint(192, 93) + QPoint(1, 1);
         QTest::addRow("picMain") << "picMain" << QRect(0, 0, 631, 293) << "";
-        QTest::addRow("picHelp") << "picHelp" << QRect(inMain + QPoint(521, 5), QSize(51, 50)) << "";
-        QTest::addRow("picExit") << "picExit" << QRect(inMain + QPoint(570, 5), QSize(51, 50)) << "";
-        QTest::addRow("picLogo") << "picLogo" << QRect(inMain + QPoint(0, 88), QSize(174, 178)) << "";
-        QTest::addRow("lblHyperlink") << "lblHyperlink" << QRect(inMain + QPoint(472, 267), QSize(145, 17)) << "";
+        QTest::addRow("picHelp") << "picHelp" << QRect(inMain + QPoint(521, 5), QSize(51, 50))
+                                 << "";
+        QTest::addRow("picExit") << "picExit" << QRect(inMain + QPoint(570, 5), QSize(51, 50))
+                                 << "";
+        QTest::addRow("picLogo") << "picLogo" << QRect(inMain + QPoint(0, 88), QSize(174, 178))
+                                 << "";
+        QTest::addRow("lblHyperlink")
+            << "lblHyperlink" << QRect(inMain + QPoint(472, 267), QSize(145, 17)) << "";
         for (const char* screen : {"Picture1", "Picture2", "Picture3", "picAbout"})
-            QTest::addRow("%s", screen) << screen << QRect(inMain + QPoint(192, 93), QSize(417, 160)) << "";
+            QTest::addRow("%s", screen)
+                << screen << QRect(inMain + QPoint(192, 93), QSize(417, 160)) << "";
         QTest::addRow("Label2") << "Label2" << QRect(inScreen + QPoint(32, 8), QSize(241, 13))
                                 << "Choose One of the Following Options:";
         QTest::addRow("opt 0") << "opt_0" << QRect(inScreen + QPoint(40, 32), QSize(13, 13)) << "";
-        QTest::addRow("lblOptions 0") << "lblOptions_0" << QRect(inScreen + QPoint(56, 32), QSize(300, 13))
-                                      << "I Would Like to Take a Quick Look at my Personality";
-        QTest::addRow("lblOptions 1") << "lblOptions_1" << QRect(inScreen + QPoint(56, 52), QSize(302, 13))
-                                      << "I Would Like A More In depth Look at my Personality";
-        QTest::addRow("lblOptions 2") << "lblOptions_2" << QRect(inScreen + QPoint(56, 72), QSize(318, 13))
-                                      << "I Would Like to Take a Comprehensive Personality Test";
-        QTest::addRow("picStart, initial picture") << "picStart" << QRect(inScreen + QPoint(128, 112), QSize(147, 30)) << "";
-        QTest::addRow("lblQuestions") << "lblQuestions" << QRect(inScreen + QPoint(11, 32), QSize(392, 45)) << "";
-        QTest::addRow("optAnswer 0") << "optAnswer_0" << QRect(inScreen + QPoint(120, 86), QSize(13, 13)) << "";
-        QTest::addRow("lblAnswer 0") << "lblAnswer_0" << QRect(inScreen + QPoint(137, 86), QSize(31, 13)) << "Yes";
-        QTest::addRow("lblAnswer 1") << "lblAnswer_1" << QRect(inScreen + QPoint(192, 86), QSize(25, 13)) << "No";
-        QTest::addRow("lblAnswer 2") << "lblAnswer_2" << QRect(inScreen + QPoint(241, 86), QSize(46, 13)) << "May Be";
-        QTest::addRow("picBack") << "picBack" << QRect(inScreen + QPoint(312, 104), QSize(41, 35)) << "";
-        QTest::addRow("picNext") << "picNext" << QRect(inScreen + QPoint(361, 104), QSize(41, 35)) << "";
-        QTest::addRow("chkIsNext") << "chkIsNext" << QRect(inScreen + QPoint(8, 136), QSize(13, 13)) << "";
+        QTest::addRow("lblOptions 0")
+            << "lblOptions_0" << QRect(inScreen + QPoint(56, 32), QSize(300, 13))
+            << "I Would Like to Take a Quick Look at my Personality";
+        QTest::addRow("lblOptions 1")
+            << "lblOptions_1" << QRect(inScreen + QPoint(56, 52), QSize(302, 13))
+            << "I Would Like A More In depth Look at my Personality";
+        QTest::addRow("lblOptions 2")
+            << "lblOptions_2" << QRect(inScreen + QPoint(56, 72), QSize(318, 13))
+            << "I Would Like to Take a Comprehensive Personality Test";
+        QTest::addRow("picStart, initial picture")
+            << "picStart" << QRect(inScreen + QPoint(128, 112), QSize(147, 30)) << "";
+        QTest::addRow("lblQuestions")
+            << "lblQuestions" << QRect(inScreen + QPoint(11, 32), QSize(392, 45)) << "";
+        QTest::addRow("optAnswer 0")
+            << "optAnswer_0" << QRect(inScreen + QPoint(120, 86), QSize(13, 13)) << "";
+        QTest::addRow("lblAnswer 0")
+            << "lblAnswer_0" << QRect(inScreen + QPoint(137, 86), QSize(31, 13)) << "Yes";
+        QTest::addRow("lblAnswer 1")
+            << "lblAnswer_1" << QRect(inScreen + QPoint(192, 86), QSize(25, 13)) << "No";
+        QTest::addRow("lblAnswer 2")
+            << "lblAnswer_2" << QRect(inScreen + QPoint(241, 86), QSize(46, 13)) << "May Be";
+        QTest::addRow("picBack") << "picBack" << QRect(inScreen + QPoint(312, 104), QSize(41, 35))
+                                 << "";
+        QTest::addRow("picNext") << "picNext" << QRect(inScreen + QPoint(361, 104), QSize(41, 35))
+                                 << "";
+        QTest::addRow("chkIsNext")
+            << "chkIsNext" << QRect(inScreen + QPoint(8, 136), QSize(13, 13)) << "";
         QTest::addRow("Label3") << "Label3" << QRect(inScreen + QPoint(24, 136), QSize(199, 13))
                                 << "Automatically Go To Next Question";
-        QTest::addRow("Label4") << "Label4" << QRect(inScreen + QPoint(8, 1), QSize(118, 13)) << "Enneagram Result";
+        QTest::addRow("Label4") << "Label4" << QRect(inScreen + QPoint(8, 1), QSize(118, 13))
+                                << "Enneagram Result";
         QTest::addRow("RTB") << "RTB" << QRect(inScreen + QPoint(8, 15), QSize(399, 110)) << "";
-        QTest::addRow("picPrint") << "picPrint" << QRect(inScreen + QPoint(56, 128), QSize(75, 27)) << "";
-        QTest::addRow("picSave") << "picSave" << QRect(inScreen + QPoint(136, 127), QSize(75, 27)) << "";
-        QTest::addRow("picReview") << "picReview" << QRect(inScreen + QPoint(216, 127), QSize(138, 27)) << "";
-        QTest::addRow("Label8") << "Label8" << QRect(inScreen + QPoint(8, 8), QSize(147, 16)) << "Quarvel v1.0";
-        QTest::addRow("picOK, framed") << "picOK" << QRect(inScreen + QPoint(331, 120), QSize(78, 34)) << "";
+        QTest::addRow("picPrint") << "picPrint" << QRect(inScreen + QPoint(56, 128), QSize(75, 27))
+                                  << "";
+        QTest::addRow("picSave") << "picSave" << QRect(inScreen + QPoint(136, 127), QSize(75, 27))
+                                 << "";
+        QTest::addRow("picReview")
+            << "picReview" << QRect(inScreen + QPoint(216, 127), QSize(138, 27)) << "";
+        QTest::addRow("Label8") << "Label8" << QRect(inScreen + QPoint(8, 8), QSize(147, 16))
+                                << "Quarvel v1.0";
+        QTest::addRow("picOK, framed")
+            << "picOK" << QRect(inScreen + QPoint(331, 120), QSize(78, 34)) << "";
     }
     void layout()
     {
@@ -112,15 +133,24 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("toolTip");
         QTest::addColumn<bool>("hand");
-        QTest::addRow("picHelp") << "picHelp" << "Help" << true;
-        QTest::addRow("picExit") << "picExit" << "Exit" << true;
-        QTest::addRow("picStart") << "picStart" << "" << true;
-        QTest::addRow("picBack") << "picBack" << "Previous Question" << true;
-        QTest::addRow("picNext") << "picNext" << "Next Question" << true;
-        QTest::addRow("picOK") << "picOK" << "" << false;
-        QTest::addRow("picPrint") << "picPrint" << "" << true;
-        QTest::addRow("picSave") << "picSave" << "" << true;
-        QTest::addRow("picReview") << "picReview" << "" << true;
+        QTest::addRow("picHelp") << "picHelp"
+                                 << "Help" << true;
+        QTest::addRow("picExit") << "picExit"
+                                 << "Exit" << true;
+        QTest::addRow("picStart") << "picStart"
+                                  << "" << true;
+        QTest::addRow("picBack") << "picBack"
+                                 << "Previous Question" << true;
+        QTest::addRow("picNext") << "picNext"
+                                 << "Next Question" << true;
+        QTest::addRow("picOK") << "picOK"
+                               << "" << false;
+        QTest::addRow("picPrint") << "picPrint"
+                                  << "" << true;
+        QTest::addRow("picSave") << "picSave"
+                                 << "" << true;
+        QTest::addRow("picReview") << "picReview"
+                                   << "" << true;
     }
     void picturesAndTooltips()
     {

@@ -1,7 +1,6 @@
 // Menus, web pages and the ways out of the program.
-#include "MainWindowFixture.h"
-
 #include "ClickableLabel.h"
+#include "MainWindowFixture.h"
 #include "PictureButton.h"
 #include "ScreenStack.h"
 #include "modRegistry.h"
@@ -58,7 +57,8 @@ private slots:
             auto* action = f.w().findChild<QAction*>(hidden);
             QVERIFY2(action && !action->isVisible(), hidden);
         }
-        QCOMPARE(f.w().findChild<QAction*>("mnuUpdate")->text(), QString("Check for Software &Update"));
+        QCOMPARE(f.w().findChild<QAction*>("mnuUpdate")->text(),
+                 QString("Check for Software &Update"));
         for (QAction* action : file->actions() + help->actions()) {
             QVERIFY(!action->isVisible() || action->isEnabled());
             QVERIFY(action->shortcut().isEmpty());
@@ -135,7 +135,8 @@ private slots:
         }
         QCOMPARE(f.platform.messages.size(), questions);
         if (questions) {
-            QCOMPARE(f.platform.messages[0].text, QString("Are You Sure You Want to Exit Quarvel?"));
+            QCOMPARE(f.platform.messages[0].text,
+                     QString("Are You Sure You Want to Exit Quarvel?"));
             QCOMPARE(f.platform.messages[0].icon, QMessageBox::Warning);
             QCOMPARE(f.platform.messages[0].buttons, QMessageBox::Yes | QMessageBox::No);
         }

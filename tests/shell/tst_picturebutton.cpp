@@ -1,13 +1,11 @@
 // The hover look of the picture buttons: the inside/outside decision, and its wiring to the
 // pointer grab with real mouse events.
 #include "MainWindowFixture.h"
-
 #include "PictureButton.h"
 #include "ScreenStack.h"
 
-#include <QFrame>
-
 #include <QCheckBox>
+#include <QFrame>
 #include <QMouseEvent>
 
 Q_DECLARE_METATYPE(HoverStep)
@@ -36,7 +34,8 @@ private slots:
         QTest::addColumn<bool>("holdsGrab");
         QTest::addColumn<HoverStep>("step");
         // A 41 x 35 button.
-        QTest::addRow("inside, not grabbed") << 20.0 << 17.0 << false << HoverStep::GrabAndShowHover;
+        QTest::addRow("inside, not grabbed")
+            << 20.0 << 17.0 << false << HoverStep::GrabAndShowHover;
         QTest::addRow("inside, grabbed") << 20.0 << 17.0 << true << HoverStep::Nothing;
         QTest::addRow("left edge is inside") << 0.0 << 17.0 << false << HoverStep::GrabAndShowHover;
         QTest::addRow("top edge is inside") << 20.0 << 0.0 << false << HoverStep::GrabAndShowHover;

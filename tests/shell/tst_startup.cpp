@@ -34,23 +34,27 @@ private slots:
         QTest::addColumn<UpdateReminder>("outcome");
         QTest::addColumn<QString>("storedAfter");
         // Today is 2026-12-09 for the stand-in clock.
-        QTest::addRow("missing") << QVariant() << 0 << UpdateReminder::StoredFirstDate << "2026-12-09";
-        QTest::addRow("empty") << QVariant("") << 0 << UpdateReminder::StoredFirstDate << "2026-12-09";
-        QTest::addRow("today") << QVariant("2026-12-09") << 0 << UpdateReminder::NotDue << "2026-12-09";
-        QTest::addRow("14 days before") << QVariant("2026-11-25") << 0 << UpdateReminder::NotDue
-                                        << "2026-11-25";
-        QTest::addRow("14 days ahead") << QVariant("2026-12-23") << 0 << UpdateReminder::NotDue
-                                       << "2026-12-23";
+        QTest::addRow("missing") << QVariant() << 0 << UpdateReminder::StoredFirstDate
+                                 << "2026-12-09";
+        QTest::addRow("empty") << QVariant("") << 0 << UpdateReminder::StoredFirstDate
+                               << "2026-12-09";
+        QTest::addRow("today") << QVariant("2026-12-09") << 0 << UpdateReminder::NotDue
+                               << "2026-12-09";
+        QTest::addRow("14 days before")
+            << QVariant("2026-11-25") << 0 << UpdateReminder::NotDue << "2026-11-25";
+        QTest::addRow("14 days ahead")
+            << QVariant("2026-12-23") << 0 << UpdateReminder::NotDue << "2026-12-23";
         QTest::addRow("15 days before, Yes") << QVariant("2026-11-24") << int(QMessageBox::Yes)
                                              << UpdateReminder::AskedYes << "2026-12-09";
         QTest::addRow("15 days before, No") << QVariant("2026-11-24") << int(QMessageBox::No)
                                             << UpdateReminder::AskedNo << "2026-12-09";
         QTest::addRow("15 days ahead") << QVariant("2026-12-24") << int(QMessageBox::No)
                                        << UpdateReminder::AskedNo << "2026-12-09";
-        QTest::addRow("years before, across a leap day") << QVariant("2023-12-09") << int(QMessageBox::Yes)
-                                                         << UpdateReminder::AskedYes << "2026-12-09";
-        QTest::addRow("not a date") << QVariant("soon") << int(QMessageBox::No)
-                                    << UpdateReminder::AskedNo << "2026-12-09";
+        QTest::addRow("years before, across a leap day")
+            << QVariant("2023-12-09") << int(QMessageBox::Yes) << UpdateReminder::AskedYes
+            << "2026-12-09";
+        QTest::addRow("not a date")
+            << QVariant("soon") << int(QMessageBox::No) << UpdateReminder::AskedNo << "2026-12-09";
         QTest::addRow("impossible date") << QVariant("2026-02-30") << int(QMessageBox::No)
                                          << UpdateReminder::AskedNo << "2026-12-09";
     }
@@ -110,7 +114,8 @@ private slots:
         QFile file(config.filePath("Quarvel/Quarvel.conf"));
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QByteArray text = file.readAll();
-        QVERIFY2(text.contains("[General]") && text.contains("LastUpdate=2026-12-09"), text.constData());
+        QVERIFY2(text.contains("[General]") && text.contains("LastUpdate=2026-12-09"),
+                 text.constData());
     }
 
     void oneInstanceAtATime()

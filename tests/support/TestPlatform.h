@@ -10,7 +10,6 @@
 #include <QStringList>
 #include <QTextDocument>
 #include <QUrl>
-
 #include <functional>
 
 class TestPlatform : public Platform
