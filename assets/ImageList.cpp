@@ -132,3 +132,14 @@ QPixmap cachedPicture(const QString& resource, QSize size, qreal devicePixelRati
     cache.insert(key, pixmap);
     return pixmap;
 }
+
+QIcon applicationIcon()
+{
+    // Raster sizes rendered up front: an SVG icon is rendered again at every size the window
+    // system asks for, which shows in the start-up time.
+    QIcon icon;
+    for (int side : {16, 32, 48, 64})
+        icon.addPixmap(
+            renderPicture(QStringLiteral(":/pictures/icon/quarvel.svg"), QSize(side, side)));
+    return icon;
+}

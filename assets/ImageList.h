@@ -6,6 +6,7 @@
 #pragma once
 
 #include <QHash>
+#include <QIcon>
 #include <QPixmap>
 #include <QString>
 #include <vector>
@@ -48,3 +49,6 @@ QPixmap renderPicture(const QString& resource, QSize size, qreal devicePixelRati
 
 // One of the program's single pictures (backgrounds), rendered once per device pixel ratio.
 QPixmap cachedPicture(const QString& resource, QSize size, qreal devicePixelRatio = 1.0);
+
+// The program's icon, drawn once at the sizes window systems ask for.
+QIcon applicationIcon();

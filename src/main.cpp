@@ -1,3 +1,4 @@
+#include "ImageList.h"
 #include "Platform.h"
 #include "Startup.h"
 #include "frmMain.h"
@@ -10,9 +11,8 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QApplication::setOrganizationName("Quarvel");
     QApplication::setApplicationName("Quarvel");
-    QApplication::setApplicationDisplayName("Quarvel");
     QApplication::setDesktopFileName("org.quarvel.Quarvel");
-    QApplication::setWindowIcon(QIcon(":/pictures/icon/quarvel.svg"));
+    QApplication::setWindowIcon(applicationIcon());
 
     SingleInstance instance;
     if (!instance.acquire()) {

@@ -133,7 +133,6 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent), m_screens(new ScreenSta
 {
     setObjectName("frmMain");
     setWindowTitle("Quarvel v1.0");
-    setWindowIcon(QIcon(":/pictures/icon/quarvel.svg"));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setFont(quarvelFont());
@@ -509,7 +508,11 @@ void frmMain::cmdMain_Click()
 
 void frmMain::cmdReview_Click()
 {
+    // A window kept from a finished test is brought up to the test as it now stands.
+    const bool existed = m_review;
     frmReview* review = ensureReview();
+    if (existed)
+        review->buildContent();
     releasePointer();
     platform().runModal(*review);
     // Closing the window ends it; the next opening builds it afresh.

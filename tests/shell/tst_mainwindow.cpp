@@ -389,6 +389,29 @@ private slots:
         QVERIFY(firstLines[0].startsWith("Question No.1. "));
     }
 
+    void aKeptReviewFollowsTheNextTest()
+    {
+        frmMain& w = f->w();
+        f->click(w.picStart);
+        for (int p = 0; p < 54; ++p)
+            f->key(Qt::Key_Y);
+        QVERIFY(w.review()); // kept, hidden, since the test finished
+        f->altKey(Qt::Key_M);
+        f->click(w.lblOptions[2]);
+        f->click(w.picStart);
+        f->key(Qt::Key_N);
+        int entries = 0;
+        QString firstAnswer;
+        f->platform.onModal = [&](QDialog& dialog) {
+            const QString text = static_cast<frmReview&>(dialog).RTB->toPlainText();
+            entries = int(text.count("Question No."));
+            firstAnswer = text.section('\n', 1, 1);
+        };
+        f->altKey(Qt::Key_R);
+        QCOMPARE(entries, 180);
+        QCOMPARE(firstAnswer, QString("Your Answer: No"));
+    }
+
     void tabStaysOnTheFrontScreen()
     {
         frmMain& w = f->w();
