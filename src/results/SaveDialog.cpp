@@ -2,6 +2,7 @@
 
 #include "Platform.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 SaveDialog::SaveDialog(QWidget* parent) : QFileDialog(parent, applicationTitle)
@@ -17,6 +18,18 @@ SaveDialog::SaveDialog(QWidget* parent) : QFileDialog(parent, applicationTitle)
 void SaveDialog::accept()
 {
     const QStringList files = selectedFiles();
+    if (!files.isEmpty()) {
+        const QFileInfo target(files.first());
+        if (!target.isDir() && !target.absoluteDir().exists()) {
+            platform().message(
+                this, QMessageBox::Warning,
+                tr("%1\nThe folder %2 does not exist.\nCheck the path and try "
+                   "again.")
+                    .arg(target.fileName(), QDir::toNativeSeparators(target.absolutePath())),
+                QMessageBox::Ok);
+            return;
+        }
+    }
     if (!files.isEmpty() && isReadOnlyFile(files.first())) {
         platform().message(this, QMessageBox::Warning,
                            tr("%1\nThis file is set read-only.\nTry again with a different file "

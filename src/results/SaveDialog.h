@@ -1,5 +1,6 @@
 // The save dialog for the report: one file type, the .rtf suffix added to a bare name,
-// confirmation before replacing a file, and no read-only file accepted as the target.
+// confirmation before replacing a file, and neither a read-only file nor a folder that does
+// not exist accepted as the target.
 #pragma once
 
 #include <QFileDialog>

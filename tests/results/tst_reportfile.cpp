@@ -185,6 +185,8 @@ private slots:
                                         << "report.rtf" << false;
         QTest::addRow("read-only file, typed without suffix") << "report"
                                                               << "report.rtf" << false;
+        QTest::addRow("folder that does not exist") << "missing/report.rtf"
+                                                    << "" << false;
     }
     void dialogRefusesReadOnly()
     {
