@@ -148,12 +148,11 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent), m_screens(new ScreenSta
 
     // The background panel is two pixels larger on each side than its picture, for its
     // sunken border, so its right and bottom edges are cut off by the client area.
-    auto* main = new PicturePanel(":/pictures/background/main.svg", QSize(627, 289), client);
-    main->setObjectName("picMain");
-    main->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    main->setLineWidth(2);
-    main->setGeometry(0, 0, 627 + 4, 289 + 4);
-    picMain = main;
+    picMain = new PicturePanel(":/pictures/background/main.svg", QSize(627, 289), client);
+    picMain->setObjectName("picMain");
+    picMain->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    picMain->setLineWidth(2);
+    picMain->setGeometry(0, 0, 627 + 4, 289 + 4);
 
     buildMenus();
     buildToolbarAndLink();
@@ -213,7 +212,7 @@ void frmMain::buildMenus()
 
 void frmMain::buildToolbarAndLink()
 {
-    auto* panel = static_cast<PicturePanel*>(picMain);
+    PicturePanel* panel = picMain;
     picHelp = makePictureButton("picHelp", 9, 10, "Help", "Help");
     panel->place(picHelp, 7815, 70);
     connect(picHelp, &PictureButton::clicked, this,
@@ -236,7 +235,7 @@ void frmMain::buildToolbarAndLink()
             [] { OpenWebPage(pageAddress(WebPage::Home)); });
 }
 
-QFrame* frmMain::makeScreen(const char* name)
+PicturePanel* frmMain::makeScreen(const char* name)
 {
     auto* screen = new PicturePanel(screenBackground, QSize(438, 179));
     screen->setObjectName(name);
@@ -247,7 +246,7 @@ QFrame* frmMain::makeScreen(const char* name)
     pal.setColor(QPalette::Window, QGuiApplication::palette().color(QPalette::Base));
     pal.setColor(QPalette::WindowText, QGuiApplication::palette().color(QPalette::Text));
     screen->setPalette(pal);
-    static_cast<PicturePanel*>(picMain)->place(screen, 2880, 1395, 6255, 2400);
+    picMain->place(screen, 2880, 1395, 6255, 2400);
     m_screens->add(screen);
     return screen;
 }
@@ -255,7 +254,7 @@ QFrame* frmMain::makeScreen(const char* name)
 void frmMain::buildOptionsScreen()
 {
     Picture1 = makeScreen("Picture1");
-    auto* screen = static_cast<PicturePanel*>(Picture1);
+    PicturePanel* screen = Picture1;
     Label2 = makeLabel("Label2", "Choose One of the Following Options:", true);
     screen->place(Label2, 480, 120, 3615, 195);
 
@@ -287,7 +286,7 @@ void frmMain::buildOptionsScreen()
 void frmMain::buildQuestionScreen()
 {
     Picture2 = makeScreen("Picture2");
-    auto* screen = static_cast<PicturePanel*>(Picture2);
+    PicturePanel* screen = Picture2;
 
     // Wider than designed and centred over the question, so that "Question 180 Of 180"
     // fits in the fonts a Linux desktop actually has.
@@ -340,7 +339,7 @@ void frmMain::buildQuestionScreen()
 void frmMain::buildResultScreen()
 {
     Picture3 = makeScreen("Picture3");
-    auto* screen = static_cast<PicturePanel*>(Picture3);
+    PicturePanel* screen = Picture3;
     Label4 = makeLabel("Label4", "Enneagram Result", true);
     screen->place(Label4, 120, 10, 1770, 195);
 
@@ -362,7 +361,7 @@ void frmMain::buildResultScreen()
 void frmMain::buildAboutScreen()
 {
     picAbout = makeScreen("picAbout");
-    auto* screen = static_cast<PicturePanel*>(picAbout);
+    PicturePanel* screen = picAbout;
     Label8 = makeLabel("Label8", "Quarvel v1.0");
     Label8->setFont(quarvelFont(9.75, true));
     setTextColour(Label8, Qt::black);

@@ -13,6 +13,7 @@ class ClickableLabel;
 class CommandButton;
 class PictureBox;
 class PictureButton;
+class PicturePanel;
 class QButtonGroup;
 class QCheckBox;
 class QFrame;
@@ -54,19 +55,19 @@ public:
     void picSave_Click();
     void picPrint_Click();
 
-    QFrame* picMain;
+    PicturePanel* picMain;
     PictureBox* picLogo;
     ClickableLabel* lblHyperlink;
     PictureButton* picHelp;
     PictureButton* picExit;
 
-    QFrame* Picture1;
+    PicturePanel* Picture1;
     QLabel* Label2;
     std::array<QRadioButton*, 3> opt{};
     std::array<ClickableLabel*, 3> lblOptions{};
     PictureButton* picStart;
 
-    QFrame* Picture2;
+    PicturePanel* Picture2;
     QLabel* lblQNo;
     QLabel* lblQuestions;
     std::array<QRadioButton*, 3> optAnswer{};
@@ -76,14 +77,14 @@ public:
     QCheckBox* chkIsNext;
     ClickableLabel* Label3;
 
-    QFrame* Picture3;
+    PicturePanel* Picture3;
     QLabel* Label4;
     RichTextView* RTB;
     PictureButton* picPrint;
     PictureButton* picSave;
     PictureButton* picReview;
 
-    QFrame* picAbout;
+    PicturePanel* picAbout;
     QLabel* Label8;
     QLabel* Label6;
     PictureButton* picOK;
@@ -107,7 +108,7 @@ private:
     void buildResultScreen();
     void buildAboutScreen();
     void buildKeyboard();
-    QFrame* makeScreen(const char* name);
+    PicturePanel* makeScreen(const char* name);
     void showQuestion(const std::string& positionLine, const std::string& questionText);
     void clearAnswerSelection();
     void chooseAnswer(int index);

@@ -2,6 +2,7 @@
 // and the random order made repeatable.
 #pragma once
 
+#include "PicturePanel.h"
 #include "TestPlatform.h"
 #include "frmMain.h"
 #include "modEnneagram.h"
