@@ -1,6 +1,7 @@
 #include "ImageList.h"
 
 #include <QFile>
+#include <QHash>
 #include <QImage>
 #include <QPainter>
 #include <QResource>
@@ -71,15 +72,7 @@ const ImageList::Entry* ImageList::entry(int position) const
 QPixmap ImageList::picture(int position, qreal devicePixelRatio) const
 {
     const Entry* e = entry(position);
-    if (!e)
-        return {};
-    const QPair<int, int> cacheKey(position, int(std::lround(devicePixelRatio * 100)));
-    auto it = m_cache.constFind(cacheKey);
-    if (it != m_cache.constEnd())
-        return *it;
-    QPixmap pixmap = renderPicture(e->resource, e->size, devicePixelRatio);
-    m_cache.insert(cacheKey, pixmap);
-    return pixmap;
+    return e ? cachedPicture(e->resource, e->size, devicePixelRatio) : QPixmap();
 }
 
 int ImageList::indexOfKey(const QString& key) const

@@ -5,7 +5,6 @@
 // ratio, so it stays crisp on high-DPI screens.
 #pragma once
 
-#include <QHash>
 #include <QIcon>
 #include <QPixmap>
 #include <QString>
@@ -41,13 +40,12 @@ private:
 
     std::vector<Entry> m_entries;
     int m_count = 0;
-    mutable QHash<QPair<int, int>, QPixmap> m_cache;
 };
 
 // Renders one of the program's pictures (a resource path) at its logical size.
 QPixmap renderPicture(const QString& resource, QSize size, qreal devicePixelRatio = 1.0);
 
-// One of the program's single pictures (backgrounds), rendered once per device pixel ratio.
+// One of the program's pictures at a logical size, rendered once per device pixel ratio.
 QPixmap cachedPicture(const QString& resource, QSize size, qreal devicePixelRatio = 1.0);
 
 // The program's icon, drawn once at the sizes window systems ask for.

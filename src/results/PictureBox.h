@@ -15,7 +15,6 @@ public:
 
     // Shows the picture at a 1-based position; a missing picture leaves the box as it was.
     void setPicture(const ImageList& list, int position);
-    const ImageList* list() const { return m_list; }
     int position() const { return m_position; }
 
 protected:

@@ -55,11 +55,6 @@ bool PictureButton::holdsGrab() const
     return QWidget::mouseGrabber() == this;
 }
 
-void PictureButton::click()
-{
-    emit clicked();
-}
-
 void PictureButton::pointerMoved(QPointF position)
 {
     switch (hoverStep(position.x(), position.y(), width(), height(), holdsGrab())) {

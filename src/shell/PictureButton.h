@@ -32,7 +32,6 @@ public:
     // The IMG2 position shown, or 0 while the initial picture is shown.
     int shownPosition() const { return m_shown; }
     bool holdsGrab() const;
-    void click();
 
     // Runs the hover steps for one pointer move; public so tests can drive it directly.
     void pointerMoved(QPointF position);

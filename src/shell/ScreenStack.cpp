@@ -14,21 +14,24 @@ void ScreenStack::add(QWidget* screen)
 
 void ScreenStack::bringToFront(QWidget* screen)
 {
-    if (!m_order.contains(screen))
-        return;
-    QWidget* previous = front();
-    m_order.removeOne(screen);
-    m_order.prepend(screen);
-    apply(previous);
+    move(screen, true);
 }
 
 void ScreenStack::sendToBack(QWidget* screen)
+{
+    move(screen, false);
+}
+
+void ScreenStack::move(QWidget* screen, bool toFront)
 {
     if (!m_order.contains(screen))
         return;
     QWidget* previous = front();
     m_order.removeOne(screen);
-    m_order.append(screen);
+    if (toFront)
+        m_order.prepend(screen);
+    else
+        m_order.append(screen);
     apply(previous);
 }
 

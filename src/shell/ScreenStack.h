@@ -27,6 +27,7 @@ signals:
     void frontChanged(QWidget* screen);
 
 private:
+    void move(QWidget* screen, bool toFront);
     void apply(QWidget* previousFront);
 
     QList<QWidget*> m_order; // front first
